@@ -61,6 +61,9 @@ std::string folderOf(const std::string& path);
 // The program's arguments as UTF-8 (on Windows from the wide command line).
 std::vector<std::string> utf8Arguments(int argc, char** argv);
 
+// Makes the console show UTF-8 output as text (Windows); nothing elsewhere.
+void useUtf8Console();
+
 // Converts a text that starts with "0x" as a hexadecimal number: on Windows
 // through the shell's StrToIntExA, elsewhere the portable conversion.
 std::int32_t hexTextToInt(std::string_view prefixedText);

@@ -160,6 +160,8 @@ std::vector<std::string> utf8Arguments(int argc, char** argv) {
     return {argv, argv + argc};
 }
 
+void useUtf8Console() {}
+
 std::int32_t hexTextToInt(std::string_view prefixedText) {
     return portableHexTextToInt(prefixedText);
 }
