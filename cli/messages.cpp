@@ -38,6 +38,17 @@ std::string entriesWithTable() {
     return out;
 }
 
+// "2、3、4、…": their indices.
+std::string indicesWithTable() {
+    std::string out;
+    for (ResolutionItem item = 0; item < resolutionItemCount; ++item) {
+        if (patchTableFor(item).empty()) continue;
+        if (!out.empty()) out += "、";
+        out += std::to_string(item);
+    }
+    return out;
+}
+
 const std::string seeHelp = "；用 --help 查看用法";
 
 }  // namespace
@@ -55,11 +66,11 @@ std::string help() {
            "命令：\n"
            "  list     列出全部列表项：序号、名称、默认文件名、补丁条数、所需最小文件大小（字节），以制表符分隔\n"
            "  patch    读入输入文件，写出所选分辨率的宽屏版；输出要么完整写出，要么完全不写\n"
-           "  inspect  显示文件大小，以及文件是否已带有各分辨率的补丁字节\n"
+           "  inspect  显示文件大小、文件带有各分辨率补丁字节的多少，并判断它是哪个分辨率的宽屏版\n"
            "\n"
            "选项：\n"
            "  --item 序号           列表项的序号（见 list）；有补丁表的是 " +
-           entriesWithTable() +
+           indicesWithTable() +
            "\n"
            "  --resolution 宽x高    如 1366x768；宽与高之间用 x、X 或 × 均可\n"
            "  --input 路径          输入文件，默认为当前文件夹中的 c3.exe\n"
@@ -136,7 +147,7 @@ std::string outputExists(const std::string& path) {
 }
 
 std::string unwritableOutput(const std::string& path, sys::FileError error) {
-    return "无法写出 " + quoted(path) + "：" + std::string(causeOf(error)) + "；原文件保持不变";
+    return "无法写出 " + quoted(path) + "：" + std::string(causeOf(error)) + "；未写出任何内容";
 }
 
 std::string buildRefused(ResolutionItem item) {
