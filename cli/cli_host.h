@@ -13,6 +13,7 @@ namespace c3ws::cli {
 class CliHost final : public EngineHost {
 public:
     bool processPendingEvents() override { return true; }
+    bool takesTurns() const override { return false; }
 
     // Prints the one-line report to stderr and counts it: a command that sees a
     // count above 0 writes nothing, since a skipped entry leaves the build unfinished.

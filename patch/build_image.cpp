@@ -8,9 +8,10 @@ BuiltImage buildHexImage(std::span<const std::uint8_t> bytes, ResolutionItem ite
 
     HexImage image = blankHexImage(bytes.size());
     WritePosition at{image.data(), image.data(), image.data() + image.size()};
+    const bool turns = host.takesTurns();
     for (const std::uint8_t byte : bytes) {
         writePair(at, byteToHexPair(byte));
-        if (!host.processPendingEvents()) return {TableResult::cancelled, {}};
+        if (turns && !host.processPendingEvents()) return {TableResult::cancelled, {}};
     }
 
     const TableResult result = applyPatchTable(item, at, host);

@@ -4,7 +4,8 @@
 //
 // The engine calls processPendingEvents after every rendered byte, every step of
 // an offset count and every patch byte written, so an implementation must cost
-// next to nothing when there is nothing to do.
+// next to nothing when there is nothing to do. A host without a window says so
+// (takesTurns), and the engine then spares it those calls.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,12 @@ class EngineHost {
 public:
     // Lets the window repaint and answer. false: the window has gone, stop now.
     virtual bool processPendingEvents() = 0;
+
+    // false: nothing to dispatch and never a reason to stop. The engine then
+    // gives no turns, and finds an offset's text position by multiplying instead
+    // of counting, since the count exists only to give the window its turns.
+    // The image comes out the same.
+    virtual bool takesTurns() const { return true; }
 
     // An entry's offset is below 1. The engine skips that entry after this call.
     virtual void reportBadOffset() = 0;
@@ -32,6 +39,7 @@ protected:
 class QuietHost final : public EngineHost {
 public:
     bool processPendingEvents() override { return true; }
+    bool takesTurns() const override { return false; }
     void reportBadOffset() override { ++badOffsets; }
     int badOffsets = 0;
 };

@@ -52,6 +52,7 @@ std::int32_t parseHexOffset(std::string_view offsetText, EngineHost& host) {
 std::optional<std::int64_t> offsetToTextPosition(std::int32_t offset, EngineHost& host) {
     if (offset < 1) host.reportBadOffset();
     if (offset <= 1) return offset;
+    if (!host.takesTurns()) return 3 * std::int64_t{offset} - 2;
     // Two characters a step, one more whenever the total lands on a multiple of
     // three: 2, 4, 7, 10, ... The remainder is carried along instead of divided out.
     std::int64_t total = 0;
@@ -100,9 +101,10 @@ PatchResult applyPatch(const PatchEntry& entry, WritePosition& image, EngineHost
     if (!position) return PatchResult::cancelled;
 
     image.imageCursor = image.imageStart + *position + 2;
+    const bool turns = host.takesTurns();
     const bool finished = forEachItem(entry.bytesText, [&](std::string_view item) {
         writePair(image, byteToHexPair(patchItemValue(item)));
-        return host.processPendingEvents();
+        return !turns || host.processPendingEvents();
     });
     return finished ? PatchResult::written : PatchResult::cancelled;
 }

@@ -40,6 +40,7 @@ std::int32_t portableHexTextToInt(std::string_view prefixedText);
 
 // Counts the text position of file offset n the long way, two or three
 // characters a step, giving the host a turn after every step: 3n - 2 for n >= 1.
+// A host that takes no turns gets the product at once.
 // Offsets below 1 are reported to the host and given back unchanged. nullopt:
 // the host asked to stop. Wide enough for every 32-bit offset.
 std::optional<std::int64_t> offsetToTextPosition(std::int32_t offset, EngineHost& host);

@@ -42,6 +42,27 @@ TEST(BuildHexImage, StopsAndGivesNoImageWhenTheHostSaysSo) {
     }
 }
 
+// The window's hosts take turns, the command line's doesn't: both must get the
+// same image from every table.
+TEST(BuildHexImage, HostsWithAndWithoutTurnsGetTheSameImage) {
+    const Bytes file = fixtures::pseudoRandomBytes(requiredFileSize(9) + 3);
+    for (const ResolutionItem item : {0, 2, 3, 4, 6, 7, 8, 9, 10}) {
+        StoppingHost withTurns(1L << 40);
+        QuietHost withoutTurns;
+        EXPECT_EQ(buildHexImage(file, item, withTurns).image, buildHexImage(file, item, withoutTurns).image)
+            << "item " << item;
+    }
+}
+
+TEST(OffsetToTextPosition, HostWithoutTurnsGetsTheSamePositions) {
+    QuietHost quiet;
+    for (const std::int32_t offset : {-3, 0, 1, 2, 3, 0x5600, 0xA4D7F, 0x7FFFFFFF}) {
+        const std::int64_t expected = offset <= 1 ? offset : 3 * std::int64_t{offset} - 2;
+        EXPECT_EQ(offsetToTextPosition(offset, quiet), expected) << offset;
+    }
+    EXPECT_EQ(quiet.badOffsets, 2);
+}
+
 TEST(BuildHexImage, EmptyFile) {
     QuietHost quiet;
     for (const ResolutionItem item : {0, 1, 5}) {
