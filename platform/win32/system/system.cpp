@@ -203,6 +203,9 @@ FileError replaceWholeFile(const std::string& path, std::span<const std::uint8_t
     const DWORD attributes = GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return FileError::isFolder;
+    // Windows refuses to rename over a read-only file; Wine does not. Refuse it
+    // here so both keep the file.
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) return FileError::accessDenied;
 
     std::wstring temporary;
     Handle file = createTemporaryBeside(target, temporary);
