@@ -34,6 +34,7 @@ struct Backend {
     WindowHandlers handlers{};
     void (*cleanup)() = nullptr;
     bool cleanupDone = false;
+    bool eventLoopRunning = false;  // inside runEventLoop's QApplication::exec
     int outerWidth = 0;
     int outerHeight = 0;
 };

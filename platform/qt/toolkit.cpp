@@ -60,7 +60,12 @@ void registerExitCleanup(void (*cleanup)()) { qt::backend().cleanup = cleanup; }
 
 int runEventLoop() {
     // The close box may already have been used while start-up pumped events.
-    const int code = qt::windowClosed ? 0 : QApplication::exec();
+    int code = 0;
+    if (!qt::windowClosed) {
+        qt::backend().eventLoopRunning = true;
+        code = QApplication::exec();
+        qt::backend().eventLoopRunning = false;
+    }
     qt::runCleanupOnce();
     return code;
 }

@@ -36,7 +36,10 @@ protected:
     void closeEvent(QCloseEvent* event) override {
         event->accept();
         windowClosed = true;
-        QCoreApplication::exit(0);
+        // Only the program's own loop is told to end. Before it runs (the close
+        // box used during start-up) an exit would instead stay pending and end
+        // the next message box's loop at once; runEventLoop sees the flag.
+        if (backend().eventLoopRunning) QCoreApplication::exit(0);
     }
 };
 
@@ -160,6 +163,13 @@ void waitUntilExposed(QWidget* window) {
 
 void createMainWindow(const WindowLayout& layout, const WindowHandlers& handlers) {
     qt::Backend& b = qt::backend();
+    // The program makes one window; a test may make several in turn.
+    if (b.window != nullptr) {
+        b.window->hide();
+        b.window->deleteLater();
+        b.controls = {};
+    }
+    qt::windowClosed = false;
     b.handlers = handlers;
     b.outerWidth = layout.outerWidth;
     b.outerHeight = layout.outerHeight;
