@@ -4,7 +4,7 @@
 #   install-deps.sh test   build everything (Linux, sanitizers, Windows) and test it
 set -euo pipefail
 
-run_packages=(cmake g++ make qt6-base-dev fonts-wqy-microhei xvfb xauth x11-utils imagemagick)
+run_packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-wqy-microhei xvfb xauth x11-utils imagemagick)
 test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev xdotool xxd hyperfine
                g++-mingw-w64-x86-64-posix wine wine64)
 
