@@ -2,26 +2,12 @@
 
 #include <algorithm>
 #include <map>
-#include <string_view>
 
 #include "patch/patch_entry.h"
 #include "patch/patch_table.h"
 
 namespace c3ws::cli {
 namespace {
-
-// Calls f(item) for each non-empty item of a bytes text, the way the engine
-// splits it: empty items between doubled spaces write nothing.
-template <typename F>
-void forEachItem(std::string_view bytesText, F f) {
-    std::size_t start = 0;
-    while (start <= bytesText.size()) {
-        std::size_t stop = bytesText.find(' ', start);
-        if (stop == std::string_view::npos) stop = bytesText.size();
-        if (stop > start) f(bytesText.substr(start, stop - start));
-        start = stop + 1;
-    }
-}
 
 // The first match in the wanted state that no later one beats.
 template <typename Better>
@@ -45,7 +31,7 @@ std::vector<PlacedByte> finalBytes(ResolutionItem item, EngineHost& host) {
             continue;
         }
         auto at = static_cast<std::size_t>(offset);
-        forEachItem(entry.bytesText, [&](std::string_view text) { placed[at++] = patchItemValue(text); });
+        for (const std::uint8_t value : patchBytes(entry.bytesText)) placed[at++] = value;
     }
     std::vector<PlacedByte> bytes;
     bytes.reserve(placed.size());

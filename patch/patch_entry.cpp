@@ -86,6 +86,15 @@ std::uint8_t patchItemValue(std::string_view item) {
     return static_cast<std::uint8_t>(digit(0) << 4 | digit(1));
 }
 
+std::vector<std::uint8_t> patchBytes(std::string_view bytesText) {
+    std::vector<std::uint8_t> bytes;
+    forEachItem(bytesText, [&](std::string_view item) {
+        bytes.push_back(patchItemValue(item));
+        return true;
+    });
+    return bytes;
+}
+
 PatchResult applyPatch(const PatchEntry& entry, WritePosition& image, EngineHost& host) {
     const std::int32_t offset = parseHexOffset(entry.offsetText, host);
     if (offset < 1) {

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "patch/engine_host.h"
 #include "patch/hex_image.h"
@@ -53,6 +54,10 @@ std::size_t patchByteCount(std::string_view bytesText);
 // items are a single low digit); each is read as the decoder reads the image, so
 // the image gets upper-case digits whatever the item's case or content.
 std::uint8_t patchItemValue(std::string_view item);
+
+// The byte values the entry writes, in order: what patchItemValue makes of each
+// of its non-empty items.
+std::vector<std::uint8_t> patchBytes(std::string_view bytesText);
 
 // Writes one entry into the image at its offset, checking first that it fits.
 PatchResult applyPatch(const PatchEntry& entry, WritePosition& image, EngineHost& host);

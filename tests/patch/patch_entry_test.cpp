@@ -179,11 +179,22 @@ TEST(ApplyPatch, GivesTheHostATurnPerCountingStepAndPerByte) {
     EXPECT_EQ(applyPatch({"A", "04 05 06"}, at, host), PatchResult::cancelled);
 }
 
-TEST(PatchByteCount, CountsNonEmptyItems) {
-    EXPECT_EQ(patchByteCount(""), 0u);
-    EXPECT_EQ(patchByteCount("EB"), 1u);
-    EXPECT_EQ(patchByteCount("00 05 00"), 3u);
-    EXPECT_EQ(patchByteCount("  00  05 "), 2u);
+TEST(PatchBytes, NonEmptyItemsAndTheirValues) {
+    struct Case {
+        const char* text;
+        std::vector<std::uint8_t> bytes;
+    };
+    const Case cases[] = {
+        {"", {}},
+        {"EB", {0xEB}},
+        {"00 05 00", {0x00, 0x05, 0x00}},
+        {"  00  05 ", {0x00, 0x05}},
+        {"eb 7 ABC G1", {0xEB, 0x07, 0xAB, 0x01}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(patchBytes(c.text), c.bytes) << '"' << c.text << '"';
+        EXPECT_EQ(patchByteCount(c.text), c.bytes.size()) << '"' << c.text << '"';
+    }
 }
 
 }  // namespace
