@@ -5,7 +5,7 @@
 set -euo pipefail
 
 run_packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-wqy-microhei xvfb xauth x11-utils imagemagick)
-test_packages=("${run_packages[@]}" libgtest-dev libbenchmark-dev xdotool xxd hyperfine
+test_packages=("${run_packages[@]}" libx11-dev libgtest-dev libbenchmark-dev xdotool xxd hyperfine
                g++-mingw-w64-x86-64-posix wine wine64)
 
 case "${1:-}" in
@@ -25,4 +25,4 @@ as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -qq
-"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+"${as_root[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
