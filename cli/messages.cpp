@@ -27,27 +27,19 @@ std::string quoted(std::string_view text) {
     return out;
 }
 
-// "1280×768、1280×800、…": the entries a build can be made for.
-std::string entriesWithTable() {
+// The entries a build can be made for, joined by "、", each as name(item)
+// gives it: "1280×768、1280×800、…" or "2、3、4、…".
+template <typename Name>
+std::string entriesWithTable(Name name) {
     std::string out;
     for (ResolutionItem item = 0; item < resolutionItemCount; ++item) {
         if (patchTableFor(item).empty()) continue;
         if (!out.empty()) out += "、";
-        out += listText(item);
+        out += name(item);
     }
     return out;
 }
 
-// "2、3、4、…": their indices.
-std::string indicesWithTable() {
-    std::string out;
-    for (ResolutionItem item = 0; item < resolutionItemCount; ++item) {
-        if (patchTableFor(item).empty()) continue;
-        if (!out.empty()) out += "、";
-        out += std::to_string(item);
-    }
-    return out;
-}
 
 const std::string seeHelp = "；用 --help 查看用法";
 
@@ -70,7 +62,7 @@ std::string help() {
            "\n"
            "选项：\n"
            "  --item 序号           列表项的序号（见 list）；有补丁表的是 " +
-           indicesWithTable() +
+           entriesWithTable([](ResolutionItem item) { return std::to_string(item); }) +
            "\n"
            "  --resolution 宽x高    如 1366x768；宽与高之间用 x、X 或 × 均可\n"
            "  --input 路径          输入文件，默认为当前文件夹中的 c3.exe\n"
@@ -120,11 +112,11 @@ std::string unknownItem(std::string_view text) {
 }
 
 std::string unknownResolution(std::string_view text) {
-    return "列表中没有分辨率 " + quoted(text) + "；可生成的有：" + entriesWithTable();
+    return "列表中没有分辨率 " + quoted(text) + "；可生成的有：" + entriesWithTable(listText);
 }
 
 std::string noTable(ResolutionItem item) {
-    return "列表项 " + entryName(item) + " 没有补丁表，无法生成；可生成的有：" + entriesWithTable();
+    return "列表项 " + entryName(item) + " 没有补丁表，无法生成；可生成的有：" + entriesWithTable(listText);
 }
 
 std::string unreadableInput(const std::string& path, sys::FileError error) {

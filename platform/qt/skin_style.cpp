@@ -312,21 +312,19 @@ void SkinStyle::drawComplexControl(ComplexControl control, const QStyleOptionCom
             if (spin->frame) drawFieldFrame(option, painter, true);
             const bool hot = spin->state & State_MouseOver;
             const bool sunken = spin->state & State_Sunken;
-            if (spin->subControls & SC_SpinBoxUp) {
-                QStyleOption up = *option;
-                if (!(spin->stepEnabled & QAbstractSpinBox::StepUpEnabled)) up.state &= ~State_Enabled;
-                drawSmallButton(proxy()->subControlRect(CC_SpinBox, spin, SC_SpinBoxUp, widget), &up,
-                                hot && (spin->activeSubControls & SC_SpinBoxUp),
-                                sunken && (spin->activeSubControls & SC_SpinBoxUp), Qt::UpArrow,
-                                painter);
-            }
-            if (spin->subControls & SC_SpinBoxDown) {
-                QStyleOption down = *option;
-                if (!(spin->stepEnabled & QAbstractSpinBox::StepDownEnabled)) down.state &= ~State_Enabled;
-                drawSmallButton(proxy()->subControlRect(CC_SpinBox, spin, SC_SpinBoxDown, widget), &down,
-                                hot && (spin->activeSubControls & SC_SpinBoxDown),
-                                sunken && (spin->activeSubControls & SC_SpinBoxDown), Qt::DownArrow,
-                                painter);
+            struct Half {
+                SubControl part;
+                QAbstractSpinBox::StepEnabledFlag step;
+                Qt::ArrowType arrow;
+            };
+            for (const Half half : {Half{SC_SpinBoxUp, QAbstractSpinBox::StepUpEnabled, Qt::UpArrow},
+                                    Half{SC_SpinBoxDown, QAbstractSpinBox::StepDownEnabled, Qt::DownArrow}}) {
+                if (!(spin->subControls & half.part)) continue;
+                QStyleOption button = *option;
+                if (!(spin->stepEnabled & half.step)) button.state &= ~State_Enabled;
+                const bool active = spin->activeSubControls & half.part;
+                drawSmallButton(proxy()->subControlRect(CC_SpinBox, spin, half.part, widget), &button,
+                                hot && active, sunken && active, half.arrow, painter);
             }
             return;
         }
