@@ -6,7 +6,8 @@ set -euo pipefail
 
 run_packages=(cmake g++ make qt6-base-dev qt6-translations-l10n fonts-wqy-microhei xvfb xauth x11-utils imagemagick)
 test_packages=("${run_packages[@]}" libx11-dev libgtest-dev libbenchmark-dev xdotool xxd hyperfine
-               g++-mingw-w64-x86-64-posix wine wine64)
+               g++-mingw-w64-x86-64-posix wine wine64
+               g++-mingw-w64-i686-posix wine32:i386)
 
 case "${1:-}" in
     run) wanted=("${run_packages[@]}") ;;
@@ -24,5 +25,10 @@ echo "Installing: ${missing[*]}"
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
 export DEBIAN_FRONTEND=noninteractive
+# The 32-bit Windows build runs under Wine's 32-bit half, which Debian ships for
+# the i386 architecture only.
+if [[ " ${missing[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${as_root[@]}" dpkg --add-architecture i386
+fi
 "${as_root[@]}" apt-get update -qq
 "${as_root[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
