@@ -15,8 +15,9 @@ export WINEARCH=win64
 # before Debian's wine32 was installed has no syswow64, and once wine32 is there
 # /usr/bin/wine starts every program through the 32-bit loader, which then fails
 # ("could not load kernel32.dll") for 64-bit programs too; wineboot -u cannot
-# mend it. The prefix is the tests' own, so it is made again instead.
-stamp="$(wine --version 2>/dev/null || true), 32-bit loader: $([[ -x /usr/lib/wine/wine ]] && echo yes || echo no)"
+# mend it. The prefix is the tests' own, so it is made again instead; likewise
+# when the settings imported into it have changed.
+stamp="$(wine --version 2>/dev/null || true), 32-bit loader: $([[ -x /usr/lib/wine/wine ]] && echo yes || echo no), settings: $(md5sum < "$here/wine-settings.reg" | cut -c1-32)"
 ready=$WINEPREFIX/.c3ws-ready
 if [[ ! -e $ready || $(<"$ready") != "$stamp" ]]; then
   mkdir -p "$(dirname "$WINEPREFIX")"
