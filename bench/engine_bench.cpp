@@ -8,18 +8,14 @@
 #include "patch/build_image.h"
 #include "patch/hex_image.h"
 #include "patch/patch_table.h"
+#include "tools/stand_in.h"
 
 namespace {
 
 constexpr std::size_t standInSize = 1'200'000;
 
 const c3ws::Bytes& standIn() {
-    static const c3ws::Bytes bytes = [] {
-        std::mt19937 generator(0xC3);
-        c3ws::Bytes b(standInSize);
-        for (auto& byte : b) byte = static_cast<std::uint8_t>(generator() >> 24);
-        return b;
-    }();
+    static const c3ws::Bytes bytes = c3ws::standin::pseudoRandomBytes(standInSize);
     return bytes;
 }
 

@@ -3,21 +3,19 @@
 // not an executable of any kind and never pretends to be one.
 #include <cstdio>
 #include <cstdlib>
-#include <random>
-#include <string>
-#include <vector>
+
+#include "tools/stand_in.h"
 
 int main(int argc, char** argv) {
+    using namespace c3ws::standin;
     if (argc < 2 || argc > 4) {
-        std::fprintf(stderr, "usage: %s PATH [SIZE=1200000] [SEED=195]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s PATH [SIZE=%zu] [SEED=%u]\n", argv[0], defaultSize,
+                     static_cast<unsigned>(defaultSeed));
         return 1;
     }
-    const std::size_t size = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 1200000;
-    const auto seed = static_cast<std::uint32_t>(argc > 3 ? std::strtoul(argv[3], nullptr, 10) : 195);
-
-    std::mt19937 generator(seed);
-    std::vector<unsigned char> bytes(size);
-    for (auto& b : bytes) b = static_cast<unsigned char>(generator() >> 24);
+    const std::size_t size = argc > 2 ? std::strtoul(argv[2], nullptr, 10) : defaultSize;
+    const auto seed = static_cast<std::uint32_t>(argc > 3 ? std::strtoul(argv[3], nullptr, 10) : defaultSeed);
+    const Bytes bytes = pseudoRandomBytes(size, seed);
 
     std::FILE* out = std::fopen(argv[1], "wb");
     if (out == nullptr || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size() ||

@@ -19,12 +19,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "app/commands.h"
 #include "platform/services.h"
+#include "tools/stand_in.h"
 
 namespace {
 
@@ -90,10 +90,9 @@ int runInGameFolder(int argc, char** argv, int reads) {
 }
 
 void writeStandIn(const fs::path& path) {
-    std::mt19937 generator(0xC3);
-    std::vector<char> bytes(standInSize);
-    for (char& b : bytes) b = static_cast<char>(generator() >> 24);
-    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    const c3ws::standin::Bytes bytes = c3ws::standin::pseudoRandomBytes(standInSize);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     std::ofstream(path.parent_path() / "STAND-IN-NOT-THE-GAME.txt")
         << "c3.exe here is a stand-in of pseudo-random bytes for a benchmark, not the game.\n";
 }

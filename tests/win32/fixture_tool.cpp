@@ -7,11 +7,11 @@
 //                                                straight into the bytes
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <string>
 
 #include "patch/patch_table.h"
 #include "platform/system.h"
+#include "tools/stand_in.h"
 
 namespace {
 
@@ -30,25 +30,16 @@ int writeOut(const std::string& path, const sys::Bytes& bytes) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args = sys::utf8Arguments(argc, argv);
     if (args.size() >= 3 && args[1] == "stand-in") {
-        const std::size_t size = args.size() > 3 ? std::strtoul(args[3].c_str(), nullptr, 10) : 1200000;
-        std::mt19937 generator(195);
-        sys::Bytes bytes(size);
-        for (auto& b : bytes) b = static_cast<std::uint8_t>(generator() >> 24);
-        return writeOut(args[2], bytes);
+        const std::size_t size =
+            args.size() > 3 ? std::strtoul(args[3].c_str(), nullptr, 10) : standin::defaultSize;
+        return writeOut(args[2], standin::pseudoRandomBytes(size));
     }
     if (args.size() == 5 && args[1] == "expected") {
         sys::FileRead in = sys::readWholeFile(args[2]);
         if (in.error != sys::FileError::none) return 1;
         const auto item = static_cast<ResolutionItem>(std::strtol(args[3].c_str(), nullptr, 10));
-        for (const PatchEntry& entry : patchTableFor(item)) {
-            std::size_t at = std::stoul(std::string(entry.offsetText), nullptr, 16);
-            const std::string text(entry.bytesText);
-            for (std::size_t i = 0; i < text.size(); i += 3) {
-                if (at >= in.bytes.size()) return 1;
-                in.bytes[at++] = static_cast<std::uint8_t>(std::stoul(text.substr(i, 2), nullptr, 16));
-            }
-        }
-        return writeOut(args[4], in.bytes);
+        if (in.bytes.size() < requiredFileSize(item)) return 1;
+        return writeOut(args[4], standin::expectedBuild(in.bytes, item));
     }
     std::fprintf(stderr, "usage: c3ws-win32-fixture stand-in PATH [SIZE] | expected IN ITEM OUT\n");
     return 2;

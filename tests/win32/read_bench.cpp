@@ -20,13 +20,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "app/commands.h"
 #include "platform/services.h"
 #include "platform/win32/backend.h"
+#include "tools/stand_in.h"
 
 namespace {
 
@@ -43,10 +43,7 @@ double msSince(Clock::time_point start) {
 }
 
 void writeStandIn(const std::string& path) {
-    std::mt19937 generator(195);
-    std::vector<std::uint8_t> bytes(1200000);
-    for (auto& b : bytes) b = static_cast<std::uint8_t>(generator() >> 24);
-    sys::replaceWholeFile(path, bytes);
+    sys::replaceWholeFile(path, standin::pseudoRandomBytes());
 }
 
 // Accepts the thread's open message box, if any, then stops its timer: left
