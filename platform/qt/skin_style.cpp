@@ -117,6 +117,21 @@ void SkinStyle::drawPushButtonPanel(const QStyleOption* option, QPainter* painte
     painter->restore();
 }
 
+// The box of a check box or the circle of a radio button: a diagonal gradient,
+// darker while pressed (the check box's all over, the radio button's at its top).
+void SkinStyle::setIndicatorPenAndBrush(QPainter* painter, const QRectF& outer, bool enabled,
+                                        bool pressed, bool darkenWholeFace) const {
+    painter->setPen(enabled ? colours_.checkBorder : colours_.disabledBorder);
+    if (!enabled) {
+        painter->setBrush(colours_.disabledFace);
+        return;
+    }
+    QLinearGradient fill(outer.topLeft(), outer.bottomRight());
+    fill.setColorAt(0, pressed ? colours_.checkTop.darker(110) : colours_.checkTop);
+    fill.setColorAt(1, pressed && darkenWholeFace ? colours_.checkBottom.darker(106) : colours_.checkBottom);
+    painter->setBrush(fill);
+}
+
 void SkinStyle::drawCheckIndicator(const QStyleOption* option, QPainter* painter) const {
     const bool enabled = option->state & State_Enabled;
     const bool hot = enabled && (option->state & State_MouseOver);
@@ -125,15 +140,7 @@ void SkinStyle::drawCheckIndicator(const QStyleOption* option, QPainter* painter
     const QRectF outer = penRect(box);
 
     painter->save();
-    painter->setPen(enabled ? colours_.checkBorder : colours_.disabledBorder);
-    if (!enabled) {
-        painter->setBrush(colours_.disabledFace);
-    } else {
-        QLinearGradient fill(outer.topLeft(), outer.bottomRight());
-        fill.setColorAt(0, pressed ? colours_.checkTop.darker(110) : colours_.checkTop);
-        fill.setColorAt(1, pressed ? colours_.checkBottom.darker(106) : colours_.checkBottom);
-        painter->setBrush(fill);
-    }
+    setIndicatorPenAndBrush(painter, outer, enabled, pressed, true);
     painter->drawRect(outer);
     if (hot) {
         const QRectF glowRect = QRectF(box).adjusted(2, 2, -2, -2);
@@ -168,15 +175,7 @@ void SkinStyle::drawRadioIndicator(const QStyleOption* option, QPainter* painter
 
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(enabled ? colours_.checkBorder : colours_.disabledBorder);
-    if (!enabled) {
-        painter->setBrush(colours_.disabledFace);
-    } else {
-        QLinearGradient fill(outer.topLeft(), outer.bottomRight());
-        fill.setColorAt(0, pressed ? colours_.checkTop.darker(110) : colours_.checkTop);
-        fill.setColorAt(1, colours_.checkBottom);
-        painter->setBrush(fill);
-    }
+    setIndicatorPenAndBrush(painter, outer, enabled, pressed, false);
     painter->drawEllipse(outer);
     if (hot) {
         const QRectF glowRect = QRectF(option->rect).adjusted(2, 2, -2, -2);

@@ -46,6 +46,8 @@ public:
 
 private:
     void drawPushButtonPanel(const QStyleOption* option, QPainter* painter, bool isDefault) const;
+    void setIndicatorPenAndBrush(QPainter* painter, const QRectF& outer, bool enabled, bool pressed,
+                                 bool darkenWholeFace) const;
     void drawCheckIndicator(const QStyleOption* option, QPainter* painter) const;
     void drawRadioIndicator(const QStyleOption* option, QPainter* painter) const;
     void drawFieldFrame(const QStyleOption* option, QPainter* painter, bool fill) const;
