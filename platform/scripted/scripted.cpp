@@ -77,6 +77,11 @@ void perform(const Action& action) {
 
 }  // namespace
 
+std::ostream& operator<<(std::ostream& out, const Message& message) {
+    return out << '"' << message.text << "\" titled \"" << message.title << "\" style "
+               << static_cast<int>(message.style);
+}
+
 Action pick(int item) { return {Action::Kind::pick, item, {}, {}}; }
 Action click(ui::Control control) { return {Action::Kind::click, 0, control, {}}; }
 Action closeWindow() { return {Action::Kind::close, 0, {}, {}}; }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -37,7 +38,12 @@ struct Message {
     std::string text;
     std::string title;  // "信息：" when the program gave none
     ui::MessageStyle style;
+
+    bool operator==(const Message&) const = default;
 };
+
+// Readable failures in tests: the text, title and style code.
+std::ostream& operator<<(std::ostream& out, const Message& message);
 
 struct Script {
     std::string runDirectory;

@@ -34,9 +34,7 @@ TEST_F(ReadWrite, PromptSelectedEndsTheProgramWithoutReading) {
     putGame();
     const Record r = run(scriptFor({click(Control::读入按钮)}, {1024, 768, 32, 60}));
     ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_EQ(r.messages[0].text, "请选择正确的分辨率再进行读取操作，谢谢");
-    EXPECT_EQ(r.messages[0].title, "信息：");
-    EXPECT_EQ(r.messages[0].style, ui::MessageStyle::plain);
+    EXPECT_EQ(r.messages[0], (Message{"请选择正确的分辨率再进行读取操作，谢谢", "信息：", ui::MessageStyle::plain}));
     EXPECT_TRUE(r.ended);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.cleanupRan);
@@ -48,9 +46,7 @@ TEST_F(ReadWrite, EveryEntryBuildsExactlyItsTable) {
         SCOPED_TRACE(testing::Message() << "item " << item);
         const Record r = run(readThenWrite(item, "out.exe"));
         ASSERT_EQ(r.messages.size(), 1u);
-        EXPECT_EQ(r.messages[0].text, pleaseWait);
-        EXPECT_EQ(r.messages[0].title, "稍等一下");
-        EXPECT_EQ(r.messages[0].style, ui::MessageStyle::information);
+        EXPECT_EQ(r.messages[0], (Message{pleaseWait, "稍等一下", ui::MessageStyle::information}));
         EXPECT_EQ(r.editText.size(), 3 * standInGame().size() - 1);
         EXPECT_EQ(fixtures::readFile(folder.file("out.exe")), fixtures::expectedBuild(standInGame(), item));
         EXPECT_EQ(r.progressPositions, std::vector<int>{0});
@@ -187,9 +183,7 @@ TEST_F(ReadWrite, AGameFileThatCannotBeBuiltIsRefusedWithAMessage) {
         script.failRead = c.failRead;
         const Record r = run(script);
         ASSERT_EQ(r.messages.size(), 2u);
-        EXPECT_EQ(r.messages[1].title, "读入失败");
-        EXPECT_EQ(r.messages[1].style, ui::MessageStyle::error);
-        EXPECT_NE(r.messages[1].text.find(c.says), std::string::npos) << r.messages[1].text;
+        expectErrorSaying(r.messages[1], "读入失败", c.says);
         EXPECT_EQ(r.editText, "");
         EXPECT_FALSE(r.enabled.at(Control::写出按钮));
         EXPECT_TRUE(r.enabled.at(Control::读入按钮));
@@ -228,9 +222,7 @@ TEST_F(ReadWrite, AFailedWriteSaysWhyAndLeavesTheTargetAsItWas) {
         script.failWrite = c.error;
         const Record r = run(script);
         ASSERT_EQ(r.messages.size(), 2u);
-        EXPECT_EQ(r.messages[1].title, "写出失败");
-        EXPECT_EQ(r.messages[1].style, ui::MessageStyle::error);
-        EXPECT_NE(r.messages[1].text.find(c.says), std::string::npos) << r.messages[1].text;
+        expectErrorSaying(r.messages[1], "写出失败", c.says);
         EXPECT_NE(r.messages[1].text.find(folder.file("old.exe")), std::string::npos);
         EXPECT_EQ(fixtures::readFile(folder.file("old.exe")), (Bytes{1, 2, 3}));
         EXPECT_TRUE(r.enabled.at(Control::写出按钮));

@@ -30,10 +30,8 @@ TEST_F(Guard, RefusedEntriesAnswerTheirMessageThenResetTheSelectionAndText) {
         };
         const Record r = run(script);
         ASSERT_EQ(r.messages.size(), 2u) << c.item;
-        for (const auto& m : r.messages) {
-            EXPECT_EQ(m.text, c.text) << c.item;
-            EXPECT_EQ(m.title, c.title) << c.item;
-            EXPECT_EQ(m.style, ui::MessageStyle::plain) << c.item;
+        for (const Message& m : r.messages) {
+            EXPECT_EQ(m, (Message{c.text, c.title, ui::MessageStyle::plain})) << c.item;
         }
         // The list still shows the pick while the message is open.
         EXPECT_EQ(selectionWhileOpen, (std::vector<int>{c.item, c.item}));

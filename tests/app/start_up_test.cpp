@@ -11,9 +11,7 @@ using StartUp = GameFolder;
 TEST_F(StartUp, WithoutC3ExeOnlyTheRefusalIsShownAndTheProgramEndsWithZero) {
     const Record r = run(scriptFor({scripted::click(Control::读入按钮)}));
     ASSERT_EQ(r.messages.size(), 1u);
-    EXPECT_EQ(r.messages[0].text, "请将软件放到游戏根目录下运行");
-    EXPECT_EQ(r.messages[0].title, "文件位置错误");
-    EXPECT_EQ(r.messages[0].style, ui::MessageStyle::error);
+    EXPECT_EQ(r.messages[0], (Message{"请将软件放到游戏根目录下运行", "文件位置错误", ui::MessageStyle::error}));
     EXPECT_TRUE(r.ended);
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_FALSE(r.windowShown);

@@ -40,10 +40,13 @@ protected:
     static Record run(const Script& script) { return scripted::run(script, &app::runProgram); }
 };
 
-inline std::vector<std::string> titles(const Record& record) {
-    std::vector<std::string> out;
-    for (const auto& m : record.messages) out.push_back(m.title);
-    return out;
+using scripted::Message;
+
+// A refusal in an error box with this title whose text says the given words.
+inline void expectErrorSaying(const Message& m, const std::string& title, const std::string& says) {
+    EXPECT_EQ(m.title, title);
+    EXPECT_EQ(m.style, ui::MessageStyle::error);
+    EXPECT_NE(m.text.find(says), std::string::npos) << m.text;
 }
 
 }  // namespace c3ws::testing_walk
