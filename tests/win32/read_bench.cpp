@@ -46,23 +46,23 @@ void writeStandIn(const std::string& path) {
     sys::replaceWholeFile(path, standin::pseudoRandomBytes());
 }
 
+// Accepts the window if it is an open message box, then stops the timer passed
+// along; false ends the enumeration.
+BOOL CALLBACK acceptIfMessageBox(HWND window, LPARAM timer) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
+    warningDismissed = Clock::now();
+    PostMessageW(window, WM_COMMAND, IDOK, 0);
+    KillTimer(nullptr, static_cast<UINT_PTR>(timer));
+    return FALSE;
+}
+
 // Accepts the thread's open message box, if any, then stops its timer: left
 // running through the Read, it would be the pump's own cost. Runs from a thread
 // timer, so it also fires inside the message box's own modal loop.
 void CALLBACK acceptMessageBox(HWND, UINT, UINT_PTR timer, DWORD) {
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            wchar_t className[16] = {};
-            GetClassNameW(window, className, 16);
-            if (std::wstring(className) != L"#32770" || !IsWindowVisible(window)) return TRUE;
-            const auto timer = static_cast<UINT_PTR>(found);
-            warningDismissed = Clock::now();
-            PostMessageW(window, WM_COMMAND, IDOK, 0);
-            KillTimer(nullptr, static_cast<UINT_PTR>(timer));
-            return FALSE;
-        },
-        static_cast<LPARAM>(timer));
+    EnumThreadWindows(GetCurrentThreadId(), acceptIfMessageBox, static_cast<LPARAM>(timer));
 }
 
 }  // namespace
